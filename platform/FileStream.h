@@ -1,0 +1,59 @@
+// A bidirectional file stream with the classic iostream open modes, on Windows paths.
+#pragma once
+
+#include <cstdio>
+#include <istream>
+#include <streambuf>
+
+// The file buffer: text mode (the default) turns CR LF into LF on reading and LF into
+// CR LF on writing, as the Windows runtime does; binary mode passes bytes unchanged.
+class ClFileBuf : public std::streambuf {
+public:
+    ClFileBuf();
+    ~ClFileBuf() override;
+    ClFileBuf(const ClFileBuf&) = delete;
+    ClFileBuf& operator=(const ClFileBuf&) = delete;
+
+    // nMode: ClFileStream::_OpenMode bits. Null when the file does not open.
+    ClFileBuf* Open(const char* szWinPath, int nMode);
+    ClFileBuf* Close(); // null when not open or when flushing or closing failed
+    bool IsOpen() const { return m_pFile != nullptr; }
+    void SetBinary(bool bBinary);
+
+protected:
+    int_type overflow(int_type c) override;
+    int_type underflow() override;
+    int sync() override;
+
+private:
+    bool _FlushOut();
+
+    std::FILE* m_pFile = nullptr;
+    bool m_bBinary = false;
+    char m_acIn[4096];
+    char m_acOut[4096];
+};
+
+class ClFileStream : public std::iostream {
+public:
+    enum _OpenMode {
+        OM_IN = 0x01,
+        OM_OUT = 0x02,
+        OM_APP = 0x04,
+        OM_TRUNC = 0x08,
+        OM_NOCREATE = 0x20,  // fail when the file is missing
+        OM_NOREPLACE = 0x40, // fail when the file exists
+        OM_BINARY = 0x80,
+    };
+
+    ClFileStream();
+    // Sets failbit when the file does not open.
+    void Open(const char* szWinPath, int nMode);
+    // Sets failbit when the file was not open or flushing or closing failed.
+    void Close();
+    bool IsOpen() const { return m_buf.IsOpen(); }
+    ClFileBuf* rdbuf() { return &m_buf; }
+
+private:
+    ClFileBuf m_buf;
+};
