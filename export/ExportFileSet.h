@@ -1,0 +1,117 @@
+// The output file set of one export: the asset data file, the asset type file and the
+// error log, one record accessor per column table with its row buffer, and the asset
+// codes written so far.
+#pragma once
+
+#include "export/AssetRow.h"
+#include "export/AssetType.h"
+#include "platform/WinTypes.h"
+#include "textio/TextFile.h"
+#include "textio/textaccessor.h"
+
+#include <list>
+#include <memory>
+
+struct StDATAINFO;
+struct StKOTEISHISANINFO;
+struct StKOTEINENINFO;
+struct StKOTEITSUKIINFO;
+struct StIKKATSUINFO;
+struct StSHISANKUBUNINFO;
+
+// The column header line of the asset data file: one text field per caption.
+inline constexpr long HEAD_COLUMN_COUNT = 151;
+inline constexpr long HEAD_ROW_SIZE = 3016;
+extern const StTAFORMAT G_HEAD[HEAD_COLUMN_COUNT];
+
+// Free text lines: header lines of both data files and the error log's messages.
+inline constexpr long HEADER_COLUMN_COUNT = 1;
+inline constexpr long HEADER_TEXT_WIDTH = 152;
+extern const StTAFORMAT G_HEADER[HEADER_COLUMN_COUNT];
+
+// Each accessor owns the row buffer it was built over; writers clear it before filling.
+class ClInfoAccessor : public ClTextAccessor {
+public:
+    ClInfoAccessor();
+    ~ClInfoAccessor() override;
+    StASSETROW m_stRow;
+};
+
+class ClHeadAccessor : public ClTextAccessor {
+public:
+    ClHeadAccessor();
+    ~ClHeadAccessor() override;
+    char m_acRow[HEAD_ROW_SIZE];
+};
+
+class ClHeaderAccessor : public ClTextAccessor {
+public:
+    ClHeaderAccessor();
+    ~ClHeaderAccessor() override;
+    char m_szText[HEADER_TEXT_WIDTH + 1];
+};
+
+class ClSscAccessor : public ClTextAccessor {
+public:
+    ClSscAccessor();
+    ~ClSscAccessor() override;
+    StASSETTYPEROW m_stRow;
+};
+
+class ClExportFileSet {
+public:
+    enum _OutputKind {
+        OUT_ASSET = 0,
+        OUT_ASSETTYPE = 1,
+        OUT_ERRLOG = 2,
+    };
+    static constexpr int OUTPUT_KIND_COUNT = 3;
+
+    ClExportFileSet();
+    virtual ~ClExportFileSet();
+    ClExportFileSet(const ClExportFileSet&) = delete;
+    ClExportFileSet& operator=(const ClExportFileSet&) = delete;
+
+    // Opens the kind's file for replacement: the asset data file at szPath, the other two
+    // in its folder. FALSE when the name does not fit MAX_PATH or the file does not open.
+    BOOL OpenOutput(short sKind, const char* szPath);
+    // Always TRUE; a failed close is kept for HasFailed.
+    BOOL CloseOutput(short sKind);
+
+    // The asset data file: six header lines and the column header line.
+    long WriteAssetHeader(const StDATAINFO* pInfo);
+    // One data row per ordinary asset or bulk sub-item, with its messages in the error log.
+    long WriteAssetRow(const StKOTEISHISANINFO* pMaster, const StKOTEINENINFO* pYear,
+                       const StKOTEITSUKIINFO* pMonth, const StIKKATSUINFO* pItem);
+    // The asset type file: seventeen header lines, then one row per asset type.
+    long WriteAssetTypeHeader(const StDATAINFO* pInfo);
+    long WriteAssetTypeRow(const StSHISANKUBUNINFO* pType);
+    // One message of the error log, cut at 152 bytes.
+    long WriteErrorLine(const char* szMessage);
+
+    // TRUE when the kind's file did not open or a write, flush or close on it failed.
+    BOOL HasFailed(_OutputKind eKind) const;
+    // The Windows path the kind's file was (or would have been) opened under; an
+    // over-long derived name as far as it was formed; empty before the first open.
+    const char* GetOutputName(_OutputKind eKind) const;
+
+private:
+    ClTextFile* _File(short sKind);
+    void _Track(short sKind, long lResult);
+
+    // ---- asset record conversion and value checks: helpers and state ----
+    // ---- end of asset record conversion ----
+
+    ClInfoAccessor m_accInfo;
+    ClHeadAccessor m_accHead;
+    ClHeaderAccessor m_accHeader;
+    ClSscAccessor m_accSsc;
+    ClTextFile m_fileAsset;
+    ClTextFile m_fileAssetType;
+    ClTextFile m_fileErrLog;
+    // Heap copies of the asset codes written, in the order of first writing.
+    std::list<std::unique_ptr<char[]>> m_lstAssetCode;
+
+    char m_aszOutputName[OUTPUT_KIND_COUNT][MAX_PATH + 1];
+    BOOL m_abFailed[OUTPUT_KIND_COUNT];
+};
