@@ -96,8 +96,15 @@ public:
     const char* GetOutputName(_OutputKind eKind) const;
 
 private:
+    // Corporate (1), individual (2) or neither (0), from the context's kind byte.
+    static int _CorpKind(const StDATAINFO* pInfo);
     ClTextFile* _File(short sKind);
+    // Marks the kind's file as failed when a write or close reported a failure.
     void _Track(short sKind, long lResult);
+    // Composes one free text line in m_accHeader's buffer (cut at 152 bytes) and writes
+    // it to the kind's file.
+    void _HeaderLine(short sKind, const char* szFormat, ...) __attribute__((format(printf, 3, 4)));
+    void _WriteHeaderText(short sKind);
 
     // ---- asset record conversion and value checks: helpers and state ----
     // ---- end of asset record conversion ----
