@@ -42,6 +42,15 @@ public:
     // Host path to a Windows path through the longest matching root.
     BOOL ToWindows(const std::string& strHost, std::string& strWin) const;
 
+    // GetFullPathName: the absolute, normalised Windows form of a path ("." and ".."
+    // resolved, relative paths against the current folder). FALSE when it has none.
+    BOOL FullPath(const char* szWinPath, std::string& strFull) const;
+    // The process's current folder as a full Windows path; empty when the host's
+    // current folder has no Windows form. SetCurrentDirectory keeps it.
+    const std::string& CurrentFolder() const;
+    // Takes the full form of szWinPath (the caller has checked that the folder exists).
+    BOOL SetCurrentFolder(const char* szWinPath);
+
     // DRIVE_* of a root "X:\" or a share "\\server\share\".
     UINT DriveType(const char* szRoot) const;
     const std::string& WindowsFolder() const; // CP932, e.g. C:\WINDOWS
