@@ -1,7 +1,8 @@
 // A bidirectional file stream with the classic iostream open modes, on Windows paths.
 #pragma once
 
-#include <cstdio>
+#include <bitset>
+#include <cstddef>
 #include <istream>
 #include <streambuf>
 
@@ -17,21 +18,32 @@ public:
     // nMode: ClFileStream::_OpenMode bits. Null when the file does not open.
     ClFileBuf* Open(const char* szWinPath, int nMode);
     ClFileBuf* Close(); // null when not open or when flushing or closing failed
-    bool IsOpen() const { return m_pFile != nullptr; }
+    bool IsOpen() const { return m_iFd >= 0; }
+    // Pending output goes out in the old mode first.
     void SetBinary(bool bBinary);
 
 protected:
     int_type overflow(int_type c) override;
-    int_type underflow() override;
+    int_type underflow() override; // a read error throws, which the stream turns into badbit
     int sync() override;
 
 private:
-    bool _FlushOut();
+    static constexpr int BUF_SIZE = 4096;
 
-    std::FILE* m_pFile = nullptr;
+    bool _FlushOut();
+    bool _WriteAll(const char* p, std::size_t n);
+    bool _DropInput();
+    std::size_t _Fill(char* p, std::size_t nRoom);
+    void _Reset();
+
+    int m_iFd = -1;
+    int m_nMode = 0;
     bool m_bBinary = false;
-    char m_acIn[4096];
-    char m_acOut[4096];
+    bool m_bWriteError = false; // sticks until the file is closed
+    bool m_bPendingCR = false;  // a CR ended the last read; the next byte decides
+    char m_acIn[BUF_SIZE];
+    char m_acOut[BUF_SIZE];
+    std::bitset<BUF_SIZE> m_bsCrLf; // input positions whose LF stood for CR LF
 };
 
 class ClFileStream : public std::iostream {

@@ -127,7 +127,7 @@ private:
     void _PutBlanks(long lCount);
     void _PutQuoted(const char* p, long lLen);
     void _PutRightAligned(const char* p, long lLen, long lWidth);
-    long _PutEmptyItems(long lCount);
+    void _PutEmptyItems(long lCount);
     long _WriteRow(bool bNames);
     long _EndLine();
     long WriteItemName(long lColumn, long lPos);
