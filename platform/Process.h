@@ -21,6 +21,7 @@ struct StOSVERSIONINFO {
     DWORD dwPlatformId;
     char szCSDVersion[128];
 };
+// As on Windows, dwOSVersionInfoSize must hold sizeof(StOSVERSIONINFO); FALSE otherwise.
 BOOL GetVersionEx(StOSVERSIONINFO* pInfo);
 
 struct StSYSTEMTIME {
