@@ -210,10 +210,9 @@ struct StOPENFILENAME {
 
 class ClFileDialog {
 public:
-    // Only the save-as form (bOpenFileDialog FALSE) is provided. Texts must outlive
-    // DoModal; m_ofn may be adjusted before it.
-    ClFileDialog(BOOL bOpenFileDialog, const char* szDefExt, const char* szFileName, DWORD dwFlags,
-                 const char* szFilter, ClWnd* pParent);
+    // The save-as form. Texts must outlive DoModal; m_ofn may be adjusted before it.
+    ClFileDialog(const char* szDefExt, const char* szFileName, DWORD dwFlags, const char* szFilter,
+                 ClWnd* pParent);
 
     // IDOK with the chosen path, IDCANCEL when cancelled or no backend is active.
     int DoModal();

@@ -12,6 +12,7 @@
 #include <vector>
 
 class ClDialogWindow;
+class ClUiBackend;
 
 // A window of the dialog host: the dialog itself or one of its controls. HWND points to it.
 struct ClHostWindow {
@@ -57,6 +58,10 @@ public:
 
     explicit ClDialogWindow(ClDialog& rDlg);
     ~ClDialogWindow();
+
+    // The modal run: OnInitDialog, the first tab stop focused, then the backend's input
+    // until the dialog ends. Returns the result, -1 when the backend gave up first.
+    int Run(ClUiBackend& rBackend);
 
     ClDialog& GetDialogObject() const { return m_rDlg; }
     const StDLGTEMPLATE& GetTemplate() const { return m_rDlg.GetTemplate(); }
