@@ -36,6 +36,17 @@ std::string_view Cp932CutChars(std::string_view text, int nChars) {
     return text.substr(0, i);
 }
 
+std::string Cp932ToUtf8Shown(std::string_view text) {
+    std::string strUtf8;
+    if (Cp932ToUtf8(text, strUtf8))
+        return strUtf8;
+    std::string strChar;
+    for (std::size_t i = 0; i < text.size(); i += _CharLen(text, i))
+        strUtf8 +=
+            Cp932ToUtf8(text.substr(i, _CharLen(text, i)), strChar) ? strChar : "\xEF\xBF\xBD";
+    return strUtf8;
+}
+
 // ---------------------------------------------------------------------------------------
 
 ClHostWindow::ClHostWindow(ClDialogWindow& rDialog, const StDLGITEM* pItem)

@@ -117,3 +117,5 @@ private:
 // CP932 text helpers shared by the backends: characters count a double-byte pair once.
 int Cp932CharCount(std::string_view text);
 std::string_view Cp932CutChars(std::string_view text, int nChars);
+// CP932 text for display as UTF-8; a character that does not convert shows as U+FFFD.
+std::string Cp932ToUtf8Shown(std::string_view text);
