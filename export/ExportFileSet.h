@@ -5,12 +5,18 @@
 
 #include "export/AssetRow.h"
 #include "export/AssetType.h"
+#include "export/Messages.h"
+#include "export/ValueCheck.h"
 #include "platform/WinTypes.h"
 #include "textio/TextFile.h"
 #include "textio/textaccessor.h"
 
+#include <cstdint>
+#include <initializer_list>
 #include <list>
 #include <memory>
+#include <string_view>
+#include <unordered_map>
 
 struct StDATAINFO;
 struct StKOTEISHISANINFO;
@@ -107,6 +113,35 @@ private:
     void _WriteHeaderText(short sKind);
 
     // ---- asset record conversion and value checks: helpers and state ----
+    // The amount text of an amount column; "************" and the amount error when the
+    // value does not fit.
+    StAMOUNTTEXT FormatAmount(tagCY cy);
+    // Columns 13 and 14 from a quantity text; the quantity warning from 1,000,000 up.
+    void SetQuantity(std::string_view svQuantity);
+    // 0: new, now registered; 1: the code was written before; 2: its first six bytes were
+    // (only a code longer than six bytes), whichever was registered first.
+    long CheckDupCode(std::string_view svCode);
+
+    void _FillOrdinaryRow(const StKOTEISHISANINFO& master, const StKOTEINENINFO& year);
+    BOOL _FillBulkRow(const StKOTEISHISANINFO& master, const StIKKATSUINFO& item);
+    void _OrdinaryCode(std::string_view svCode);
+    BOOL _BulkCode(std::string_view svCode, std::string_view svItemNo);
+    void _MasterColumns(const StKOTEISHISANINFO& master);
+    void _DeprColumns(const StKOTEISHISANINFO& master, const StKOTEINENINFO& year);
+    void _LimitColumns(const StKOTEISHISANINFO& master);
+    void _PeriodDepr(const StKOTEINENINFO& year);
+    void _AllocColumns(const StKOTEISHISANINFO& master);
+    void _RatioColumns(const StKOTEISHISANINFO& master);
+    void _MemoColumns(std::string_view svMemo);
+    void _Name(std::string_view svName, const char* szWarning);
+    // Column writers: the value goes into the column's field, and the column is unmasked.
+    void _Text(long lColumn, std::string_view svText);
+    void _Number(long lColumn, std::int64_t llValue);
+    void _Amount(long lColumn, tagCY cy);
+    void _Message(const char* szFormat, std::initializer_list<StMSGARG> args);
+
+    // Registration number of every code in m_lstAssetCode, keyed by the copies' text.
+    std::unordered_map<std::string_view, std::size_t> m_mapAssetCode;
     // ---- end of asset record conversion ----
 
     ClInfoAccessor m_accInfo;
