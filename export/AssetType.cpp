@@ -2,12 +2,13 @@
 // the defaults the depreciation application takes for it.
 #include "export/AssetType.h"
 #include "export/ExportFileSet.h"
-#include "platform/CodePage.h"
+#include "export/ValueCheck.h"
 #include "platform/Process.h"
 #include "services/RuleGenkashokyaku.h"
 
 #include <cstdio>
 #include <cstring>
+#include <string_view>
 
 // Columns: name, width, decimals, offset, size, type (0 text, 1 signed), required.
 constexpr StTAFORMAT G_SSC[SSC_COLUMN_COUNT] = {
@@ -45,34 +46,9 @@ constexpr const char* METHOD_OTHER[] = {"定率法", "定率法", "定額法", "
 constexpr const char* METHOD_DEFERRED[] = {"定率法", "均等償却", "均等償却", "均等償却",
                                            "一括決算"};
 
-// Kind of the depreciable-asset tax return by asset type code 0 to 11.
-constexpr const char* TAX_KIND[] = {"",         "申告なし",         "構築物",   "機械及び装置",
-                                    "申告なし", "工具器具及び備品", "申告なし", "申告なし",
-                                    "申告なし", "申告なし",         "申告なし", "申告なし"};
-
 const char* _MethodText(long lCode, short sMethod) {
     int nIndex = sMethod >= 1 && sMethod <= 4 ? sMethod : 0;
     return (lCode == TYPE_DEFERRED ? METHOD_DEFERRED : METHOD_OTHER)[nIndex];
-}
-
-const char* _TaxKindText(long lCode) {
-    constexpr long lCount = sizeof TAX_KIND / sizeof TAX_KIND[0];
-    return lCode >= 0 && lCode < lCount ? TAX_KIND[lCode] : "";
-}
-
-// The name's head of whole characters within nWidth bytes: a lead byte that would end
-// the field is dropped with its character.
-template <std::size_t N>
-void _SetNameHead(char (&szField)[N], const char* szName, std::size_t nRoom, std::size_t nWidth) {
-    std::size_t nLen = strnlen(szName, nRoom);
-    std::size_t nCut = 0;
-    while (nCut < nLen) {
-        std::size_t nChar = _ismbblead(static_cast<unsigned char>(szName[nCut])) ? 2 : 1;
-        if (nCut + nChar > nWidth || nCut + nChar > nLen)
-            break;
-        nCut += nChar;
-    }
-    std::memcpy(szField, szName, nCut < N ? nCut : N - 1);
 }
 
 template <std::size_t N>
@@ -125,14 +101,15 @@ long ClExportFileSet::WriteAssetTypeRow(const StSHISANKUBUNINFO* pType) {
     char szCode[16];
     std::snprintf(szCode, sizeof szCode, "%02ld", lCode);
     std::memcpy(row.szTypeCode, szCode, strnlen(szCode, sizeof row.szTypeCode - 1));
-    _SetNameHead(row.szTypeName, pType->szName, sizeof pType->szName, NAME_WIDTH);
+    const std::string_view svName = CutHead(FieldText(pType->szName), NAME_WIDTH);
+    std::memcpy(row.szTypeName, svName.data(), svName.size());
     _SetText(row.szAssetClass, lCode == TYPE_DEFERRED ? "繰延資産" : "有形固定資産");
     _SetText(row.szDeprClass, bNonDepr ? "非償却資産" : "償却資産");
     _SetText(row.szMethod, bNonDepr ? "" : _MethodText(lCode, pType->sMethod));
     _SetText(row.szDisposal, bNonDepr ? "" : "除却日まで償却");
     row.lResidual = bNoResidual ? 0 : (pType->lResidualRatio != 0 ? pType->lResidualRatio : 10);
     row.lLimit = lCode == TYPE_LIMIT_TEN ? 10 : (bNoResidual ? 0 : 5);
-    _SetText(row.szTaxKind, _TaxKindText(lCode));
+    _SetText(row.szTaxKind, TaxKindText(lCode));
     const std::int64_t cyHundred = bNonDepr ? 0 : CY_HUNDRED;
     row.cyAlloc1Num.int64 = 0;
     row.cyAlloc1Den.int64 = cyHundred;
