@@ -20,8 +20,9 @@ public:
         return m_stmt.Prepare(pDb, strSql);
     }
     ClAccStmt& Stmt() { return m_stmt; }
-    void Close() {
-        m_stmt.Finalize();
+    // The next Move queries afresh, with the bindings made since.
+    void Restart() {
+        m_stmt.Reset();
         m_lNext = -1;
     }
     // TRUE when the row at lIndex is current.
@@ -106,18 +107,23 @@ public:
 
     BOOL ReadyItems(const BYTE* pbKey) {
         m_lItems = -1;
-        ClAccStmt stmtCount;
-        const std::string strWhere = S_ITEMWHERE;
-        if (!stmtCount.Prepare(m_db.Handle(), "SELECT count(*) FROM bulk_items " + strWhere) ||
-            !m_walkItems.Prepare(
-                m_db.Handle(),
-                m_db.Select(G_ACCITEMS, strWhere + "ORDER BY position LIMIT -1 OFFSET ?6"), 6))
-            return FALSE;
-        for (ClAccStmt* pStmt : {&stmtCount, &m_walkItems.Stmt()}) {
+        // Prepared once per enumeration: a register may hold many bulk assets.
+        if (!m_walkItems.Stmt().IsPrepared()) {
+            const std::string strWhere = S_ITEMWHERE;
+            if (!m_stmtItemCount.Prepare(m_db.Handle(),
+                                         "SELECT count(*) FROM bulk_items " + strWhere) ||
+                !m_walkItems.Prepare(
+                    m_db.Handle(),
+                    m_db.Select(G_ACCITEMS, strWhere + "ORDER BY position LIMIT -1 OFFSET ?6"), 6))
+                return FALSE;
+        }
+        m_walkItems.Restart();
+        m_stmtItemCount.Reset();
+        for (ClAccStmt* pStmt : {&m_stmtItemCount, &m_walkItems.Stmt()}) {
             BindAccKey(*pStmt, 1, m_keyData);
             _BindBulkKey(*pStmt, pbKey);
         }
-        m_lItems = _Count(stmtCount);
+        m_lItems = _Count(m_stmtItemCount);
         return m_lItems >= 0;
     }
     long ItemCount() const { return m_lItems; }
@@ -127,7 +133,7 @@ public:
                             reinterpret_cast<BYTE*>(&image)) == StACCCOLUMN::FAULT_NONE;
     }
     void FinishItems() {
-        m_walkItems.Close();
+        m_walkItems.Restart();
         m_lItems = -1;
     }
 
@@ -144,6 +150,7 @@ private:
     StACCKEY m_keyData;
     ClIndexedWalk m_walkAssets;
     long m_lAssets = -1;
+    ClAccStmt m_stmtItemCount;
     ClIndexedWalk m_walkItems;
     long m_lItems = -1;
 };
