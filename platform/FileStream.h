@@ -61,7 +61,8 @@ public:
     ClFileStream();
     // Sets failbit when the file does not open.
     void Open(const char* szWinPath, int nMode);
-    // Sets failbit when the file was not open or flushing or closing failed.
+    // Clears the state when the file closed cleanly; sets failbit when it was not open or
+    // when a write, the flush or the close failed.
     void Close();
     bool IsOpen() const { return m_buf.IsOpen(); }
     ClFileBuf* rdbuf() { return &m_buf; }

@@ -258,8 +258,8 @@ void ClFileStream::Open(const char* szWinPath, int nMode) {
     }
 }
 
+// A clean close clears the state, as the classic library did: a file read to its end
+// closes without failure. A write that failed earlier fails the close.
 void ClFileStream::Close() {
-    if (!m_buf.Close()) {
-        setstate(std::ios_base::failbit);
-    }
+    clear(m_buf.Close() ? std::ios_base::goodbit : std::ios_base::failbit);
 }
