@@ -70,10 +70,10 @@ std::optional<std::string> _Find(std::string_view text, std::string_view section
         }
         if (!bInSection || line.empty() || line[0] == ';')
             continue;
+        // A line without '=' names no value; the default serves for it.
         const auto eq = line.find('=');
-        if (EqualNoCase(TrimBlanks(line.substr(0, eq)), key))
-            return std::string(
-                eq == std::string_view::npos ? "" : _Unquote(TrimBlanks(line.substr(eq + 1))));
+        if (eq != std::string_view::npos && EqualNoCase(TrimBlanks(line.substr(0, eq)), key))
+            return std::string(_Unquote(TrimBlanks(line.substr(eq + 1))));
     }
     return std::nullopt;
 }
