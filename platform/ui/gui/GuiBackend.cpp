@@ -3,6 +3,7 @@
 // model decides what the input does; the native controls only show it and pass the
 // user's typing, clicks and focus moves back.
 #include "platform/DriveMap.h"
+#include "platform/ui/FileChoice.h"
 #include "platform/ui/UiBackend.h"
 #include "platform/ui/gui/GuiSupport.h"
 
@@ -380,9 +381,7 @@ public:
                              _Wildcard(rOfn.szFilter), wxFD_SAVE);
             if (dlg.ShowModal() != wxID_OK)
                 return FALSE;
-            std::filesystem::path host(dlg.GetPath().utf8_string());
-            if (rOfn.szDefExt && *rOfn.szDefExt && !host.has_extension())
-                host += std::string(".") + rOfn.szDefExt;
+            const std::filesystem::path host(dlg.GetPath().utf8_string());
             strDir = dlg.GetDirectory();
             strName = wxString::FromUTF8(host.filename().string());
             if (_Accepted(rOfn, host, strTitle, strPath))
@@ -420,24 +419,20 @@ private:
                                                           : wxString();
     }
 
-    // The system's own checks of a chosen file, with its complaints; TRUE with the path
-    // mapped back into a Windows path.
+    // The chosen host file as a Windows path, after the system's checks; FALSE when they
+    // complained.
     BOOL _Accepted(const StOPENFILENAME& rOfn, const std::filesystem::path& host,
                    const wxString& strTitle, std::string& strPath) {
-        std::error_code ec;
-        const wxString strShown = wxString::FromUTF8(host.string());
-        wxString strComplaint;
-        if ((rOfn.dwFlags & OFN_PATHMUSTEXIST) &&
-            !std::filesystem::is_directory(host.parent_path(), ec))
-            strComplaint = WxFromCp932("\nパスが存在しません。\nパスを確認してください。");
-        else if ((rOfn.dwFlags & OFN_FILEMUSTEXIST) && !std::filesystem::exists(host, ec))
-            strComplaint =
-                WxFromCp932("\nファイルが見つかりません。\nファイル名を確認してください。");
-        else if (!ClDriveMap::Inst().ToWindows(host.string(), strPath))
-            strComplaint = WxFromCp932("\nこの場所はどのドライブにも割り当てられていません。");
-        if (strComplaint.empty())
+        std::string strComplaint;
+        wxString strMessage;
+        if (!ClDriveMap::Inst().ToWindows(host.string(), strPath))
+            strMessage = wxString::FromUTF8(host.string()) +
+                         WxFromCp932("\nこの場所はどのドライブにも割り当てられていません。");
+        else if (CheckFileChoice(rOfn, strPath, strComplaint))
             return TRUE;
-        wxGenericMessageDialog box(_Owner(rOfn.hOwner), strShown + strComplaint, strTitle,
+        else
+            strMessage = WxFromCp932(strComplaint);
+        wxGenericMessageDialog box(_Owner(rOfn.hOwner), strMessage, strTitle,
                                    wxOK | wxICON_EXCLAMATION);
         box.ShowModal();
         return FALSE;
