@@ -1,5 +1,6 @@
 // Shared set-up of the stand-in's tests: a database per test, the boxes recorded, and the
-// connection closed again.
+// connection closed again. Record fields are packed: compare them as values (+rec.lField),
+// since gtest would bind a reference to a misaligned field.
 #pragma once
 
 #include "platform/MessageBox.h"

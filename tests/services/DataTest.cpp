@@ -45,7 +45,7 @@ TEST_F(AccSysTest, WalkDeliversEveryCompanyInPositionOrder) {
     StDATAINFO second{};
     ASSERT_EQ(pSet->WalkDat(&second, lCursor), 0);
     EXPECT_STREQ(second.szDataID, "0099");
-    EXPECT_EQ(second.sDataKind, 99);
+    EXPECT_EQ(+second.sDataKind, 99);
     EXPECT_NE(pSet->WalkDat(&second, lCursor), 0);
     // Ready again starts over.
     EXPECT_EQ(pSet->ReadyDat(lCursor, 0), 0);
@@ -122,13 +122,13 @@ TEST_F(SaveTextIOTest, StoresAndFetchesByDataAndName) {
     StTEXTIOSAVEINFO info;
     ASSERT_EQ(Load("0001", "G_SSC", info), 0);
     EXPECT_STREQ(info.szName, "G_SSC");
-    ASSERT_EQ(info.sCount, 3);
+    ASSERT_EQ(+info.sCount, 3);
     const signed char expected[100] = {2, 0, 1};
     EXPECT_EQ(std::memcmp(info.cOrder, expected, 100), 0);
     ASSERT_EQ(Load("0001", "G_INFO", info), 0);
-    EXPECT_EQ(info.sCount, 4);
-    EXPECT_EQ(info.cOrder[0], 127);
-    EXPECT_EQ(info.cOrder[2], 100);
+    EXPECT_EQ(+info.sCount, 4);
+    EXPECT_EQ(+info.cOrder[0], 127);
+    EXPECT_EQ(+info.cOrder[2], 100);
     EXPECT_NE(Load("0001", "G_HEAD", info), 0);
     EXPECT_NE(Load("0003", "G_SSC", info), 0);
 }
@@ -140,16 +140,16 @@ TEST_F(SaveTextIOTest, ReplacesAndKeepsAcrossConnections) {
     Link(db);
     StTEXTIOSAVEINFO info;
     ASSERT_EQ(Load("0001", "G_SSC", info), 0);
-    EXPECT_EQ(info.sCount, 2);
-    EXPECT_EQ(info.cOrder[0], 1);
-    EXPECT_EQ(info.cOrder[1], 0);
-    EXPECT_EQ(info.cOrder[2], 0); // past the count
+    EXPECT_EQ(+info.sCount, 2);
+    EXPECT_EQ(+info.cOrder[0], 1);
+    EXPECT_EQ(+info.cOrder[1], 0);
+    EXPECT_EQ(+info.cOrder[2], 0); // past the count
     ASSERT_EQ(Save("0001", "G_SSC", {}), 0);
     ClAccConnect::Inst()->Terminate();
     ASSERT_EQ(ClAccConnect::Inst()->Initiate(), 0);
     ASSERT_EQ(Load("0001", "G_SSC", info), 0);
-    EXPECT_EQ(info.sCount, 0);
-    EXPECT_EQ(info.cOrder[0], 0);
+    EXPECT_EQ(+info.sCount, 0);
+    EXPECT_EQ(+info.cOrder[0], 0);
 }
 
 TEST_F(SaveTextIOTest, RefusesWhatDoesNotFitTheRecord) {

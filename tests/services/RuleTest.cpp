@@ -180,7 +180,7 @@ TEST_F(RuleTest, AnyIndexOrderGivesThatIndexsAsset) {
     ASSERT_EQ(Ready(*pRule), 8);
     for (long i : {5L, 6L, 2L, 2L, 3L, 7L, 0L, 1L}) {
         ASSERT_EQ(pRule->Move(i, &m_master, &m_year, &m_month), 0);
-        EXPECT_EQ(m_master.lTypeCode, 100 + i);
+        EXPECT_EQ(+m_master.lTypeCode, 100 + i);
     }
 }
 

@@ -24,9 +24,9 @@ TEST_F(AccSysTest, SampleDatabaseLinksAndHoldsARealisticRegister) {
 
     const StDATAINFO* pInfo = ClDataMgr::Inst()->GetSetObject(5, 1)->GetSelectedInfo();
     EXPECT_STREQ(pInfo->szCompanyName, "株式会社サンプル");
-    EXPECT_EQ(pInfo->lPeriodStart, 20240401);
-    EXPECT_EQ(pInfo->lPeriodEnd, 20250331);
-    EXPECT_NE(pInfo->sDataKind, 99);
+    EXPECT_EQ(+pInfo->lPeriodStart, 20240401);
+    EXPECT_EQ(+pInfo->lPeriodEnd, 20250331);
+    EXPECT_NE(+pInfo->sDataKind, 99);
 
     ClRuleGenkashokyaku rule;
     rule.AttachSetMgr(ClDataMgr::Inst()->GetSetMgr());
@@ -75,7 +75,7 @@ TEST_F(AccSysTest, SampleDatabaseLinksAndHoldsARealisticRegister) {
     ASSERT_EQ(rule.LoadShisanKubunInfo(&pTypes, &lCount), 0);
     ASSERT_EQ(lCount, 11);
     for (LONG i = 0; i < lCount; ++i)
-        EXPECT_EQ(pTypes[i].lCode, i + 1);
+        EXPECT_EQ(+pTypes[i].lCode, i + 1);
     CoTaskMemFree(pTypes);
     rule.MoveFinish();
 
