@@ -15,7 +15,7 @@ void _CopyPart(char* szOut, int cbBuf, std::string_view part) {
     if (!szOut)
         return;
     const std::size_t cb = std::min(part.size(), static_cast<std::size_t>(cbBuf - 1));
-    std::memcpy(szOut, part.data(), cb);
+    std::copy_n(part.data(), cb, szOut);
     szOut[cb] = '\0';
 }
 

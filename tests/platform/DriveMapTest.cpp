@@ -346,3 +346,40 @@ TEST(DriveMapRoots, ARootReachedThroughALinkMapsBackFromItsResolvedForm) {
 }
 
 } // namespace
+
+// Run only as the child of the test below: the process's own map without a map file.
+TEST(DriveMapDefault, ChildLoadsTheDefaultMap) {
+    const char* szHome = std::getenv("GK_TEST_XDG");
+    if (!szHome)
+        GTEST_SKIP() << "runs as a child of ViewerIsPlacedWhenItLiesBesideTheProgram";
+    setenv("XDG_DATA_HOME", szHome, 1);
+    unsetenv("GKLINK_DRIVES");
+    std::string strHost;
+    ASSERT_TRUE(ClDriveMap::Inst().ToHost("C:\\x", strHost));
+    EXPECT_EQ(strHost, std::string(szHome) + "/gklink/drive_c/x");
+}
+
+TEST(DriveMapDefault, ViewerIsPlacedWhenItLiesBesideTheProgram) {
+    const fs::path bin = FreshDir("bin");
+    const fs::path home = FreshDir("xdg-child");
+    fs::copy_file(fs::read_symlink("/proc/self/exe"), bin / "platform_tests");
+    std::ofstream(bin / "gk_viewer") << "#!/bin/sh\n";
+    fs::permissions(bin / "gk_viewer", fs::perms::owner_all);
+    // A stale link and a plain file where the links belong are both replaced.
+    const fs::path driveC = home / "gklink" / "drive_c";
+    fs::create_directories(driveC / "Program Files" / "Accessories");
+    fs::create_directories(driveC / "Program Files" / "Windows NT" / "Accessories");
+    fs::create_symlink("/nowhere", driveC / "Program Files" / "Accessories" / "Wordpad.exe");
+    std::ofstream(driveC / "Program Files" / "Windows NT" / "Accessories" / "Wordpad.exe") << "x";
+
+    const std::string strCmd = "GK_TEST_XDG='" + home.string() + "' '" +
+                               (bin / "platform_tests").string() +
+                               "' --gtest_filter=DriveMapDefault.ChildLoadsTheDefaultMap"
+                               " >/dev/null 2>&1";
+    ASSERT_EQ(std::system(strCmd.c_str()), 0);
+    for (const char* szFolder : {"Windows NT/Accessories", "Accessories"}) {
+        const fs::path link = driveC / "Program Files" / szFolder / "Wordpad.exe";
+        ASSERT_TRUE(fs::is_symlink(link)) << link;
+        EXPECT_EQ(fs::read_symlink(link), bin / "gk_viewer");
+    }
+}
