@@ -189,26 +189,6 @@ private:
     int m_nCursorCol = 0;
 };
 
-// Text lines of at most nCells cells: the text's own lines, broken where they are longer.
-std::vector<std::wstring> _Wrap(std::wstring_view text, int nCells) {
-    std::vector<std::wstring> vecLines(1);
-    int nLine = 0;
-    for (const wchar_t wch : text) {
-        if (wch == L'\n') {
-            vecLines.emplace_back();
-            nLine = 0;
-            continue;
-        }
-        if (nLine + TuiCells(wch) > nCells) {
-            vecLines.emplace_back();
-            nLine = 0;
-        }
-        vecLines.back() += wch;
-        nLine += TuiCells(wch);
-    }
-    return vecLines;
-}
-
 struct StBOXBUTTON {
     const wchar_t* szLabel;
     int nResult;
@@ -220,7 +200,7 @@ public:
     ClTuiPopup(std::wstring caption, std::wstring_view text, std::wstring_view icon)
         : m_strCaption(std::move(caption)), m_strIcon(icon) {
         const int nIcon = m_strIcon.empty() ? 0 : TuiCells(m_strIcon) + 1;
-        m_vecLines = _Wrap(text, std::max(20, ClTerm::Cols() - 8 - nIcon));
+        m_vecLines = TuiWrap(text, std::max(20, ClTerm::Cols() - 8 - nIcon));
     }
 
     // Draws the frame and the text; returns the row below the text and the inner columns.

@@ -396,3 +396,23 @@ std::wstring TuiLabel(std::wstring_view text, int& nAccel) {
     }
     return strOut;
 }
+
+std::vector<std::wstring> TuiWrap(std::wstring_view text, int nCells) {
+    std::vector<std::wstring> vecLines(1);
+    int nLine = 0;
+    for (const wchar_t wch : text) {
+        if (wch == L'\n') {
+            vecLines.emplace_back();
+            nLine = 0;
+            continue;
+        }
+        const int nWidth = TuiCells(wch);
+        if (nLine > 0 && nLine + nWidth > nCells) {
+            vecLines.emplace_back();
+            nLine = 0;
+        }
+        vecLines.back() += wch;
+        nLine += nWidth;
+    }
+    return vecLines;
+}

@@ -7,6 +7,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 // One key press. A key of the dialog handling carries its virtual key; every other key
 // is a character or one of the terminal's special keys.
@@ -82,3 +83,5 @@ int TuiCells(wchar_t wch);
 int TuiCells(std::wstring_view text);
 // A label without its "&" marks ("&&" is "&"); nAccel the index of the marked character.
 std::wstring TuiLabel(std::wstring_view text, int& nAccel);
+// Lines of at most nCells cells: the text's own lines, broken where they are longer.
+std::vector<std::wstring> TuiWrap(std::wstring_view text, int nCells);
