@@ -192,9 +192,13 @@ BOOL GetFolderPart(char* szPath) {
         return FALSE;
     char szDrive[_MAX_DRIVE] = {};
     char szDir[_MAX_DIR] = {};
-    _splitpath(szPath, szDrive, szDir, nullptr, nullptr);
+    char szName[_MAX_FNAME] = {};
+    char szExt[_MAX_EXT] = {};
+    _splitpath(szPath, szDrive, szDir, szName, szExt);
     std::string strFolder = std::string(szDrive) + szDir;
-    if (strFolder.empty())
+    // A part cut to its buffer would name another folder.
+    if (strFolder.empty() ||
+        strFolder.size() + std::strlen(szName) + std::strlen(szExt) != std::strlen(szPath))
         return FALSE;
     const std::size_t nLen = strFolder.size();
     // The joined text is never longer than the path, so it fits where the path was.
