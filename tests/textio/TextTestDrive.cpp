@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <iterator>
 #include <random>
 
@@ -32,6 +33,14 @@ struct StTempDrive {
         fs::remove_all(base, ec);
     }
 };
+
+// The map is in place before any test runs, whichever test runs alone.
+class ClDriveEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override { DriveT(); }
+};
+::testing::Environment* const G_DRIVE_ENV =
+    ::testing::AddGlobalTestEnvironment(new ClDriveEnvironment);
 
 } // namespace
 

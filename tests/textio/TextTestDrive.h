@@ -10,7 +10,7 @@
 namespace gk_textio_test {
 
 // The host folder of T:\. The first call writes the drive map and points GKLINK_DRIVES
-// at it; call it before anything uses the drive map.
+// at it; a global test environment makes that call before the first test.
 const std::filesystem::path& DriveT();
 // T:\<name> as a Windows path, and its host file, removed when it exists.
 std::string FreshFile(const char* szName);
