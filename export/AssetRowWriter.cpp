@@ -337,7 +337,7 @@ void ClExportFileSet::_Text(long lColumn, std::string_view svText) {
     const StTAFORMAT& fmt = G_INFO[lColumn];
     char* pField = reinterpret_cast<char*>(&m_accInfo.m_stRow) + fmt.lOfs;
     const std::size_t lLen = std::min(svText.size(), static_cast<std::size_t>(fmt.lSize - 1));
-    std::memcpy(pField, svText.data(), lLen);
+    std::copy_n(svText.data(), lLen, pField); // an empty view may have no data at all
     pField[lLen] = '\0';
     m_accInfo.SetMask(lColumn, ClTextAccessor::MASK_NONE);
 }

@@ -22,7 +22,7 @@ std::size_t CharLength(std::string_view svText, std::size_t lPos) {
 
 void CopyText(std::string_view sv, char* pszOut, std::size_t cbOut) {
     const std::size_t n = std::min(sv.size(), cbOut - 1);
-    std::memcpy(pszOut, sv.data(), n);
+    std::copy_n(sv.data(), n, pszOut); // an empty view may have no data at all
     pszOut[n] = '\0';
 }
 

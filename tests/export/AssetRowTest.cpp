@@ -482,10 +482,18 @@ TEST(AssetRowAmounts, EachOverflowingColumnIsReportedInColumnOrder) {
     m.lAcqDate = 20000101; // entered
     m.sDisposalKind = 4;
     m.lTypeCode = 10;
-    for (tagCY* p : {&m.cyAcqCost, &m.cyCompression, &m.cyOpeningBook, &m.cyRevisedCost,
-                     &m.cyDeprBase, &m.cyDisposalPrice, &m.cyClosingBook, &m.cyAccumDepr, &m.cySga,
-                     &m.cyMfgCost, &m.cyResidual})
-        *p = cyBig;
+    // The fields are packed: set one by one, never through pointers or references.
+    m.cyAcqCost = cyBig;
+    m.cyCompression = cyBig;
+    m.cyOpeningBook = cyBig;
+    m.cyRevisedCost = cyBig;
+    m.cyDeprBase = cyBig;
+    m.cyDisposalPrice = cyBig;
+    m.cyClosingBook = cyBig;
+    m.cyAccumDepr = cyBig;
+    m.cySga = cyBig;
+    m.cyMfgCost = cyBig;
+    m.cyResidual = cyBig;
     ClConversion conv;
     conv.Write(a);
     const std::string A = "************";
