@@ -7,11 +7,13 @@
 #include "platform/ui/UiBackend.h"
 #include "platform/ui/gui/GuiSupport.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <exception>
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <sstream>
 #include <unistd.h>
 #include <vector>
 #include <wx/app.h>
@@ -48,6 +50,16 @@ void _Pump(DWORD dwMaxMs) {
     const wxLongLong tStart = wxGetLocalTimeMillis();
     while (pLoop->Pending() && wxGetLocalTimeMillis() - tStart <= dwMaxMs)
         pLoop->Dispatch();
+}
+
+// GKLINK_GUI_DUMP names a file that collects what tests compare: the dialog's control
+// rectangles in pixels and every message box. Lines are appended.
+void _Dump(const std::string& strLines) {
+    const char* szDump = std::getenv("GKLINK_GUI_DUMP");
+    if (!szDump || !*szDump)
+        return;
+    std::ofstream out(szDump, std::ios::app);
+    out << strLines;
 }
 
 // A static control as Windows draws it: the text at the top of its rectangle, or centred
@@ -159,8 +171,7 @@ public:
 
     // Runs the dialog until the model has ended; rethrows what a handler threw.
     void RunModal() {
-        if (const char* szDump = std::getenv("GKLINK_GUI_DUMP"); szDump && *szDump)
-            CallAfter([this, strFile = std::string(szDump)] { _Dump(strFile); });
+        CallAfter([this] { _DumpLayout(); });
         ShowModal();
         if (m_pException)
             std::rethrow_exception(std::exchange(m_pException, nullptr));
@@ -274,9 +285,9 @@ private:
         }
     }
 
-    // The pixel rectangles of the controls, for tests that compare them with the resource.
-    void _Dump(const std::string& strFile) const {
-        std::ofstream out(strFile, std::ios::trunc);
+    // The pixel rectangles of the controls, once the dialog is on the screen.
+    void _DumpLayout() const {
+        std::ostringstream out;
         out << "font " << GetFont().GetFaceName().utf8_str() << '\n'
             << "family " << ClGuiSession::ResolvedFamily(GetFont().GetFaceName()) << '\n'
             << "base " << m_units.BaseX() << ' ' << m_units.BaseY() << '\n'
@@ -286,6 +297,7 @@ private:
             out << "item " << i << ' ' << m_rModel.GetControl(static_cast<int>(i)).GetId() << ' '
                 << rc.x << ' ' << rc.y << ' ' << rc.width << ' ' << rc.height << '\n';
         }
+        _Dump(out.str());
     }
 
     ClDialogWindow& m_rModel;
@@ -361,6 +373,7 @@ public:
             nStyle |= wxICON_ERROR;
             break;
         }
+        _DumpBox(hOwner, szText, uType);
         wxGenericMessageDialog box(_Owner(hOwner), WxFromCp932(szText ? szText : ""),
                                    WxFromCp932(szCaption ? szCaption : ""), nStyle);
         box.SetYesNoLabels(WxFromCp932("はい(&Y)"), WxFromCp932("いいえ(&N)"));
@@ -408,6 +421,18 @@ private:
     }
 
     wxWindow* _Owner(HWND hOwner) const { return hOwner ? _For(*hOwner) : nullptr; }
+
+    // "msgbox OWNER TYPE TEXT": owner dialog or none, the MB_* bits in hex, the text in
+    // UTF-8 with its line ends as \n.
+    void _DumpBox(HWND hOwner, const char* szText, UINT uType) const {
+        std::string strText = Cp932ToUtf8Shown(szText ? szText : "");
+        for (std::size_t i = 0; (i = strText.find('\n', i)) != std::string::npos; i += 2)
+            strText.replace(i, 1, "\\n");
+        char szType[16];
+        std::snprintf(szType, sizeof szType, "0x%X", uType);
+        _Dump(std::string("msgbox ") + (hOwner ? "dialog " : "none ") + szType + ' ' + strText +
+              '\n');
+    }
 
     // The host folder of a Windows folder; empty (the current folder) when it has none.
     static wxString _HostFolder(const char* szWinDir) {
