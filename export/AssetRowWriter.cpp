@@ -200,9 +200,9 @@ void ClExportFileSet::_DeprColumns(const StKOTEISHISANINFO& master, const StKOTE
     if (master.bMonthsEntered == 1) {
         _Text(COL::COL_ENTMONTHS, "*");
         // A zero denominator or a product beyond the field leaves the months empty.
-        const long lMonths = master.sPeriodDen != 0 ? 12 / master.sPeriodDen * master.sPeriodNum
-                                                    : std::numeric_limits<long>::max();
-        if (Fits<std::int16_t>(lMonths))
+        const long lMonths =
+            master.sPeriodDen != 0 ? 12 / master.sPeriodDen * master.sPeriodNum : 0;
+        if (master.sPeriodDen != 0 && Fits<std::int16_t>(lMonths))
             _Number(COL::COL_MONTHS, lMonths);
     }
     if (!bSmall)
