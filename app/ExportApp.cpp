@@ -229,9 +229,17 @@ void ClExportApp::_ReportCompletion(const ClExportFileSet& fileSet, const std::s
     std::string strFailed;
     for (auto eKind : {ClExportFileSet::OUT_ASSET, ClExportFileSet::OUT_ASSETTYPE,
                        ClExportFileSet::OUT_ERRLOG}) {
-        if (fileSet.HasFailed(eKind))
-            strFailed +=
-                (strFailed.empty() ? "" : "\n") + std::string(fileSet.GetOutputName(eKind));
+        if (!fileSet.HasFailed(eKind))
+            continue;
+        // The asset data file by the path as confirmed, even one too long to be opened; a
+        // derived name that did not fit loses its last, broken character.
+        const char* szName = fileSet.GetOutputName(eKind);
+        std::string strName =
+            eKind == ClExportFileSet::OUT_ASSET
+                ? strOutPath
+                : std::string(szName,
+                              _WholeCharLength(szName, std::strlen(szName), std::strlen(szName)));
+        strFailed += (strFailed.empty() ? "" : "\n") + strName;
     }
     if (!strFailed.empty()) {
         std::string strText(sizeof MSG_WRITE_FAILED + strFailed.size(), '\0');

@@ -1,5 +1,6 @@
 // After the export: the completion report, the error-log viewer, the remembered path
 // and the three editions' file names.
+#include "platform/CodePage.h"
 #include "tests/e2e/Events.h"
 #include "tests/e2e/Machine.h"
 
@@ -7,6 +8,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <sstream>
 
 using namespace e2e;
 
@@ -202,6 +204,60 @@ TEST(Completion, FilesNotWrittenAreReportedInsteadOfSuccess) {
         EXPECT_EQ(m.Exists(ERRLOG), c.bFaultyAsset || c.bErrLogFails);
         EXPECT_EQ(m.Read("C:\\settings\\Dovrane.env"), "ADMIN/1/3:C:\\out\\a.csv\n");
     }
+}
+
+} // namespace
+
+namespace {
+
+std::string Repeat(const std::string& str, int nTimes) {
+    std::string out;
+    for (int i = 0; i < nTimes; ++i)
+        out += str;
+    return out;
+}
+
+TEST(Completion, OverlongAssetPathIsReportedWholeAndNeverExported) {
+    // 130 double-byte characters fit the edit's 255 but make a path of 271 bytes.
+    const std::string strPath = "C:\\out\\" + Repeat(U8(u8"あ"), 130) + ".csv";
+    ClMachine m;
+    StRUN run = m.Run({"type " + strPath, "click 1005"});
+    EXPECT_EQ(run.nStatus, 0) << run.strStderr;
+    EXPECT_EQ(run.Transcript(),
+              Expect({Dialog(), End(ID_EXECUTE),
+                      Box("none", "MB_ICONEXCLAMATION", MsgWriteFailed({strPath}))}));
+    EXPECT_EQ(m.List("C:\\out"), std::vector<std::string>{"syurui.SSC"});
+}
+
+TEST(Completion, DerivedNamesThatDoNotFitAreReportedAsNotWritten) {
+    // The folder takes 253 bytes: a.csv fits, syurui.SSC and the error log do not.
+    const std::string strFolder =
+        "C:\\out\\" + Repeat(U8(u8"あ"), 60) + "\\" + Repeat(U8(u8"い"), 62) + "\\";
+    ClMachine m;
+    m.AddFaultyAsset();
+    StRUN run = m.Run({"type " + strFolder + "a.csv", "click 1005", "answer yes"});
+    EXPECT_EQ(run.nStatus, 0) << run.strStderr;
+    std::vector<std::string> vKinds;
+    for (const StEVENT& event : run.vEvents)
+        vKinds.push_back(event.at("event"));
+    // No viewer for the failed log.
+    ASSERT_EQ(vKinds, (std::vector<std::string>{"dialog", "focus", "msgbox", "end", "msgbox"}));
+    const StEVENT& box = run.vEvents.back();
+    EXPECT_EQ(box.at("style"), "MB_ICONEXCLAMATION");
+    std::vector<std::string> vLines;
+    std::stringstream text(box.at("text"));
+    for (std::string strLine; std::getline(text, strLine);)
+        vLines.push_back(strLine);
+    ASSERT_EQ(vLines.size(), 7u) << box.at("text");
+    EXPECT_EQ(box.at("text"), MsgWriteFailed({vLines[3], vLines[4]}));
+    // The asset type file and the error log, in this order, as far as their names went.
+    EXPECT_EQ(vLines[3].substr(0, strFolder.size()), strFolder);
+    EXPECT_EQ(vLines[4].substr(0, strFolder.size()), strFolder);
+    EXPECT_EQ(vLines[3].substr(strFolder.size(), 3), "syu");
+    EXPECT_EQ(vLines[4].substr(strFolder.size(), 3), "Dov");
+    std::string strAsset;
+    ASSERT_TRUE(Utf8ToCp932(strFolder + "a.csv", strAsset));
+    EXPECT_TRUE(m.Exists(strAsset));
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <ostream>
 
 using namespace e2e;
 
@@ -21,6 +22,10 @@ struct StLEVELCASE {
     std::optional<std::string> strIni; // WendmoorDef.ini, none: missing
     const std::string* pMessage;       // the refusal, null: the check passes
 };
+
+void PrintTo(const StLEVELCASE& c, std::ostream* pOut) {
+    *pOut << c.szName;
+}
 
 class LevelCheck : public ::testing::TestWithParam<StLEVELCASE> {};
 
