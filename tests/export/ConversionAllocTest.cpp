@@ -15,16 +15,18 @@ std::atomic<long> g_lAllocations{0};
 // The address sanitizer brings allocation functions of its own; the count is taken in the
 // ordinary build only.
 #ifndef __SANITIZE_ADDRESS__
-void* operator new(std::size_t cb) {
+[[gnu::noinline]] void* operator new(std::size_t cb) {
     ++g_lAllocations;
     if (void* p = std::malloc(cb ? cb : 1))
         return p;
     throw std::bad_alloc();
 }
-void operator delete(void* p) noexcept {
+// Kept out of line: inlined into a caller, GCC would pair the free with the library's
+// operator new and reject the build.
+[[gnu::noinline]] void operator delete(void* p) noexcept {
     std::free(p);
 }
-void operator delete(void* p, std::size_t) noexcept {
+[[gnu::noinline]] void operator delete(void* p, std::size_t) noexcept {
     std::free(p);
 }
 #endif
