@@ -15,6 +15,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string_view>
 
 const char G_TITLE[] = "減価償却";
 
@@ -49,11 +50,9 @@ constexpr char VIEWER_PROGRAM[] = "\\Wordpad.exe ";
 // The longest prefix of szText, at most nMax bytes, that ends on a whole character.
 std::size_t _WholeCharLength(const char* szText, std::size_t nLen, std::size_t nMax) {
     std::size_t nPos = 0;
+    const std::string_view text(szText, nLen);
     while (nPos < nLen) {
-        std::size_t nStep = 1;
-        if (_ismbblead(static_cast<unsigned char>(szText[nPos])) && nPos + 1 < nLen &&
-            _ismbbtrail(static_cast<unsigned char>(szText[nPos + 1])))
-            nStep = 2;
+        const std::size_t nStep = Cp932PairLen(text, nPos);
         if (nPos + nStep > nMax)
             break;
         nPos += nStep;

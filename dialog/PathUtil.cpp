@@ -14,27 +14,18 @@ namespace {
 constexpr int ACCESS_READWRITE = 6;
 constexpr std::string_view BAD_TAIL_CHARS = "/:,;*?\"><|";
 
-unsigned char _Byte(char c) {
-    return static_cast<unsigned char>(c);
-}
-
-// Length of the character at s[i]: 2 for a lead byte followed by a trail byte, else 1.
-std::size_t _CharLen(std::string_view s, std::size_t i) {
-    return (i + 1 < s.size() && _ismbblead(_Byte(s[i])) && _ismbbtrail(_Byte(s[i + 1]))) ? 2 : 1;
-}
-
 // The first single-byte character c at or after nFrom; npos when none.
 std::size_t _Find(std::string_view s, char c, std::size_t nFrom = 0) {
-    for (std::size_t i = 0; i < s.size(); i += _CharLen(s, i))
-        if (i >= nFrom && s[i] == c && _CharLen(s, i) == 1)
+    for (std::size_t i = 0; i < s.size(); i += Cp932PairLen(s, i))
+        if (i >= nFrom && s[i] == c && Cp932PairLen(s, i) == 1)
             return i;
     return std::string_view::npos;
 }
 
 std::size_t _FindLast(std::string_view s, char c) {
     std::size_t nLast = std::string_view::npos;
-    for (std::size_t i = 0; i < s.size(); i += _CharLen(s, i))
-        if (s[i] == c && _CharLen(s, i) == 1)
+    for (std::size_t i = 0; i < s.size(); i += Cp932PairLen(s, i))
+        if (s[i] == c && Cp932PairLen(s, i) == 1)
             nLast = i;
     return nLast;
 }
@@ -57,7 +48,7 @@ bool _EqualNoCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size())
         return false;
     for (std::size_t i = 0; i < a.size();) {
-        const std::size_t n = _CharLen(a, i);
+        const std::size_t n = Cp932PairLen(a, i);
         if (n == 2 ? a.substr(i, 2) != b.substr(i, 2) : _Lower(a[i]) != _Lower(b[i]))
             return false;
         i += n;
@@ -106,8 +97,8 @@ BOOL IsValidPathChars(const char* szPath) {
         if (nColon != std::string_view::npos)
             tail.remove_prefix(nColon + 1);
     }
-    for (std::size_t i = 0; i < tail.size(); i += _CharLen(tail, i))
-        if (_CharLen(tail, i) == 1 && BAD_TAIL_CHARS.find(tail[i]) != std::string_view::npos)
+    for (std::size_t i = 0; i < tail.size(); i += Cp932PairLen(tail, i))
+        if (Cp932PairLen(tail, i) == 1 && BAD_TAIL_CHARS.find(tail[i]) != std::string_view::npos)
             return FALSE;
     return TRUE;
 }
@@ -163,7 +154,7 @@ std::string SplitFileName(std::string_view path) {
 BOOL IsInDbcsChar(const char* szText, std::size_t nPos) {
     const std::string_view text = szText ? szText : "";
     for (std::size_t i = 0; i < text.size();) {
-        const std::size_t n = _CharLen(text, i);
+        const std::size_t n = Cp932PairLen(text, i);
         if (n == 2 && (nPos == i || nPos == i + 1))
             return TRUE;
         i += n;

@@ -15,11 +15,6 @@
 
 namespace {
 
-std::size_t CharLength(std::string_view svText, std::size_t lPos) {
-    const auto c = static_cast<unsigned char>(svText[lPos]);
-    return (_ismbblead(c) && lPos + 1 < svText.size()) ? 2 : 1;
-}
-
 void CopyText(std::string_view sv, char* pszOut, std::size_t cbOut) {
     const std::size_t n = std::min(sv.size(), cbOut - 1);
     std::copy_n(sv.data(), n, pszOut); // an empty view may have no data at all
@@ -41,7 +36,7 @@ StINTTEXT IntegerText(std::int64_t llValue) {
 
 BOOL IsTrailByte(std::string_view svText, std::size_t lPos) {
     for (std::size_t i = 0; i < lPos && i < svText.size();) {
-        const std::size_t n = CharLength(svText, i);
+        const std::size_t n = Cp932CharLen(svText, i);
         if (n == 2 && i + 1 == lPos)
             return TRUE;
         i += n;
@@ -52,7 +47,7 @@ BOOL IsTrailByte(std::string_view svText, std::size_t lPos) {
 std::string_view CutHead(std::string_view svText, std::size_t lMax) {
     std::size_t i = 0;
     while (i < svText.size()) {
-        const std::size_t n = CharLength(svText, i);
+        const std::size_t n = Cp932CharLen(svText, i);
         if (i + n > lMax)
             break;
         i += n;
@@ -64,7 +59,7 @@ std::string_view CutTail(std::string_view svText, std::size_t lMax) {
     // The first character boundary from which the rest fits.
     std::size_t i = 0;
     while (svText.size() - i > lMax)
-        i += CharLength(svText, i);
+        i += Cp932CharLen(svText, i);
     return svText.substr(i);
 }
 

@@ -10,6 +10,13 @@
 BOOL _ismbblead(unsigned int c);
 BOOL _ismbbtrail(unsigned int c);
 
+// Bytes of the character at s[i], as the runtime steps through text: 2 for a lead byte
+// with a byte after it, else 1.
+std::size_t Cp932CharLen(std::string_view s, std::size_t i);
+// Bytes of the character at s[i] where only a lead byte followed by a trail byte makes a
+// pair: 2 for such a pair, else 1.
+std::size_t Cp932PairLen(std::string_view s, std::size_t i);
+
 // Whole-text conversions. Input that does not convert gives FALSE and leaves out empty;
 // nothing is ever guessed or replaced.
 BOOL Cp932ToUtf8(std::string_view cp932, std::string& utf8);

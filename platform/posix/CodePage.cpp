@@ -63,6 +63,14 @@ BOOL _ismbbtrail(unsigned int c) {
     return (c >= 0x40 && c <= 0x7E) || (c >= 0x80 && c <= 0xFC);
 }
 
+std::size_t Cp932CharLen(std::string_view s, std::size_t i) {
+    return (i + 1 < s.size() && _ismbblead(static_cast<unsigned char>(s[i]))) ? 2 : 1;
+}
+
+std::size_t Cp932PairLen(std::string_view s, std::size_t i) {
+    return (Cp932CharLen(s, i) == 2 && _ismbbtrail(static_cast<unsigned char>(s[i + 1]))) ? 2 : 1;
+}
+
 BOOL Cp932ToUtf8(std::string_view cp932, std::string& utf8) {
     static ClConverter s_conv("UTF-8", "CP932");
     return s_conv.Convert(cp932, utf8);

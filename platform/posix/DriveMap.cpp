@@ -109,7 +109,7 @@ std::size_t _RootMatch(const std::string& strRoot, const std::string& strPath) {
 bool _EndsWithSep(std::string_view s) {
     bool bSep = false;
     for (std::size_t i = 0; i < s.size();) {
-        const std::size_t n = CharLen(s, i);
+        const std::size_t n = Cp932PairLen(s, i);
         bSep = (n == 1 && IsSep(s[i]));
         i += n;
     }

@@ -1,5 +1,6 @@
 #include "platform/Path.h"
 
+#include "platform/CodePage.h"
 #include "platform/posix/WinPath.h"
 
 #include <algorithm>
@@ -33,7 +34,7 @@ void _splitpath(const char* szPath, char* szDrive, char* szDir, char* szFname, c
     std::size_t cbDir = 0;
     std::size_t posDot = std::string_view::npos;
     for (std::size_t i = 0; i < rest.size();) {
-        const std::size_t n = CharLen(rest, i);
+        const std::size_t n = Cp932PairLen(rest, i);
         if (n == 1 && IsSep(rest[i])) {
             cbDir = i + 1;
             posDot = std::string_view::npos;

@@ -121,7 +121,7 @@ std::vector<std::string> _SplitArgs(std::string_view s) {
                 }
                 ++i;
             } else {
-                const std::size_t n = CharLen(s, i);
+                const std::size_t n = Cp932PairLen(s, i);
                 strArg.append(s.substr(i, n));
                 i += n;
             }

@@ -1,5 +1,6 @@
 #include "platform/Profile.h"
 
+#include "platform/CodePage.h"
 #include "platform/DriveMap.h"
 #include "platform/posix/WinPath.h"
 
@@ -41,8 +42,8 @@ bool _ReadFile(const char* szFile, std::string& strText) {
 std::optional<std::string_view> _SectionName(std::string_view line) {
     if (line.empty() || line[0] != '[')
         return std::nullopt;
-    for (std::size_t i = 1; i < line.size(); i += CharLen(line, i))
-        if (line[i] == ']' && CharLen(line, i) == 1)
+    for (std::size_t i = 1; i < line.size(); i += Cp932PairLen(line, i))
+        if (line[i] == ']' && Cp932PairLen(line, i) == 1)
             return TrimBlanks(line.substr(1, i - 1));
     return std::nullopt;
 }

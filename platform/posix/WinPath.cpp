@@ -8,18 +8,11 @@
 
 namespace gkposix {
 
-std::size_t CharLen(std::string_view s, std::size_t i) {
-    const auto c = static_cast<unsigned char>(s[i]);
-    if (_ismbblead(c) && i + 1 < s.size() && _ismbbtrail(static_cast<unsigned char>(s[i + 1])))
-        return 2;
-    return 1;
-}
-
 std::vector<std::string> SplitSeps(std::string_view s) {
     std::vector<std::string> parts;
     std::size_t begin = 0;
     for (std::size_t i = 0; i < s.size();) {
-        const std::size_t n = CharLen(s, i);
+        const std::size_t n = Cp932PairLen(s, i);
         if (n == 1 && IsSep(s[i])) {
             parts.emplace_back(s.substr(begin, i - begin));
             begin = i + 1;
@@ -47,7 +40,7 @@ bool EqualNoCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size())
         return false;
     for (std::size_t i = 0; i < a.size();) {
-        const std::size_t n = CharLen(a, i);
+        const std::size_t n = Cp932PairLen(a, i);
         if (n == 2) {
             if (a.substr(i, 2) != b.substr(i, 2))
                 return false;
@@ -61,7 +54,7 @@ bool EqualNoCase(std::string_view a, std::string_view b) {
 
 bool HasBadNameChar(std::string_view sName) {
     for (std::size_t i = 0; i < sName.size();) {
-        const std::size_t n = CharLen(sName, i);
+        const std::size_t n = Cp932PairLen(sName, i);
         const auto c = static_cast<unsigned char>(sName[i]);
         if (n == 1 && (c < 0x20 || std::strchr("<>:\"|?*", c) != nullptr))
             return true;

@@ -12,9 +12,6 @@ inline bool IsSep(char c) {
     return c == '\\' || c == '/';
 }
 
-// Length of the character at s[i]: 2 for a lead byte followed by a trail byte, else 1.
-std::size_t CharLen(std::string_view s, std::size_t i);
-
 // Splits at separators that are not trail bytes; empty parts are kept.
 std::vector<std::string> SplitSeps(std::string_view s);
 

@@ -15,16 +15,11 @@ bool _IsLetterOrDigit(unsigned char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
 }
 
-// Byte length of the character at text[i]: 2 for a lead byte with a byte after it.
-std::size_t _CharLen(std::string_view text, std::size_t i) {
-    return (_ismbblead(static_cast<unsigned char>(text[i])) && i + 1 < text.size()) ? 2 : 1;
-}
-
 } // namespace
 
 int Cp932CharCount(std::string_view text) {
     int nChars = 0;
-    for (std::size_t i = 0; i < text.size(); i += _CharLen(text, i))
+    for (std::size_t i = 0; i < text.size(); i += Cp932CharLen(text, i))
         ++nChars;
     return nChars;
 }
@@ -32,7 +27,7 @@ int Cp932CharCount(std::string_view text) {
 std::string_view Cp932CutChars(std::string_view text, int nChars) {
     std::size_t i = 0;
     for (int n = 0; n < nChars && i < text.size(); ++n)
-        i += _CharLen(text, i);
+        i += Cp932CharLen(text, i);
     return text.substr(0, i);
 }
 
@@ -41,9 +36,9 @@ std::string Cp932ToUtf8Shown(std::string_view text) {
     if (Cp932ToUtf8(text, strUtf8))
         return strUtf8;
     std::string strChar;
-    for (std::size_t i = 0; i < text.size(); i += _CharLen(text, i))
+    for (std::size_t i = 0; i < text.size(); i += Cp932CharLen(text, i))
         strUtf8 +=
-            Cp932ToUtf8(text.substr(i, _CharLen(text, i)), strChar) ? strChar : "\xEF\xBF\xBD";
+            Cp932ToUtf8(text.substr(i, Cp932CharLen(text, i)), strChar) ? strChar : "\xEF\xBF\xBD";
     return strUtf8;
 }
 
@@ -67,7 +62,7 @@ bool ClHostWindow::CanFocus() const {
 
 char ClHostWindow::GetMnemonic() const {
     const std::string_view text = m_strText;
-    for (std::size_t i = 0; i < text.size(); i += _CharLen(text, i)) {
+    for (std::size_t i = 0; i < text.size(); i += Cp932CharLen(text, i)) {
         if (text[i] != '&' || i + 1 >= text.size())
             continue;
         const unsigned char c = static_cast<unsigned char>(text[i + 1]);

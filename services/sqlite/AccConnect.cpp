@@ -50,8 +50,7 @@ std::string _ReplacePlaceholder(std::string_view text, const std::string& strPac
             i += PLACEHOLDER.size();
             continue;
         }
-        const std::size_t nChar =
-            _ismbblead(static_cast<BYTE>(text[i])) && i + 1 < text.size() ? 2 : 1;
+        const std::size_t nChar = Cp932CharLen(text, i);
         strOut.append(text.substr(i, nChar));
         i += nChar;
     }

@@ -44,21 +44,6 @@ bool _SameNoCase(std::string_view a, std::string_view b) {
     return true;
 }
 
-// Program text to UTF-8; a character that does not convert shows as U+FFFD.
-std::string _ToUtf8(std::string_view cp932) {
-    std::string strUtf8;
-    if (Cp932ToUtf8(cp932, strUtf8))
-        return strUtf8;
-    std::string strOut, strChar;
-    for (std::size_t i = 0; i < cp932.size();) {
-        const std::size_t n =
-            (_ismbblead(static_cast<unsigned char>(cp932[i])) && i + 1 < cp932.size()) ? 2 : 1;
-        strOut += Cp932ToUtf8(cp932.substr(i, n), strChar) ? strChar : "\xEF\xBF\xBD";
-        i += n;
-    }
-    return strOut;
-}
-
 // One transcript line; string values are UTF-8.
 class ClJsonLine {
 public:
@@ -72,7 +57,7 @@ public:
         return *this;
     }
     ClJsonLine& Program(const char* szKey, std::string_view cp932) {
-        return Text(szKey, _ToUtf8(cp932));
+        return Text(szKey, Cp932ToUtf8Shown(cp932));
     }
     ClJsonLine& Number(const char* szKey, long lValue) {
         _Key(szKey);
@@ -236,7 +221,7 @@ public:
                 nAnswer = IDNO;
             else
                 _Fail(rLine, "a Yes/No message box waits for \"answer yes\" or \"answer no\": " +
-                                 _ToUtf8(szText ? szText : ""));
+                                 Cp932ToUtf8Shown(szText ? szText : ""));
         }
         static const char* const G_ANSWERS[] = {"", "ok", "", "", "", "", "yes", "no"};
         _Write(ClJsonLine("msgbox")
