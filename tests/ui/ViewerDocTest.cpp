@@ -69,7 +69,7 @@ TEST_F(ViewerDocTest, DecodesShiftJisLinesAndMarksWhatDoesNotDecode) {
 
 TEST_F(ViewerDocTest, ReportsFilesItCannotShow) {
     struct StCASE {
-        const char* szPath;
+        std::string strPath;
         std::string strError;
     };
     const StCASE aCases[] = {
@@ -78,11 +78,11 @@ TEST_F(ViewerDocTest, ReportsFilesItCannotShow) {
         {"C:\\\xf0\x9f\x98\x80.txt",
          U8(u8"C:\\😀.txt\nファイルが見つかりません。")}, // no CP932 form
         {"", U8(u8"\nファイルが見つかりません。")},
-        {U8(u8"C:\\ログ").c_str(), U8(u8"C:\\ログ\nファイルを開けません。")}, // a folder
+        {U8(u8"C:\\ログ"), U8(u8"C:\\ログ\nファイルを開けません。")}, // a folder
     };
     for (const StCASE& rCase : aCases) {
         m_strError.clear();
-        EXPECT_FALSE(LoadViewDoc(m_map, rCase.szPath, m_doc, m_strError)) << rCase.szPath;
+        EXPECT_FALSE(LoadViewDoc(m_map, rCase.strPath, m_doc, m_strError)) << rCase.strPath;
         EXPECT_EQ(m_strError, rCase.strError);
         EXPECT_EQ(m_doc.strText, "");
     }
