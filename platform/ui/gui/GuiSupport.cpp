@@ -150,6 +150,11 @@ std::string ClGuiSession::ResolvedFamily(const wxString& strFace) {
 BOOL ClGuiSession::Start() {
     std::string strFile;
     PrepareFonts(strFile); // without the aliases the toolkit's own fallback still shows text
+    // Without a session bus the toolkit's settings (the file dialog's) cannot be stored,
+    // and every attempt says so on standard error: they stay in memory instead.
+    const char* szBus = std::getenv("DBUS_SESSION_BUS_ADDRESS");
+    if (!szBus || !*szBus)
+        setenv("GSETTINGS_BACKEND", "memory", 0);
     wxApp::SetInstance(new wxApp);
     static int s_argc = 1;
     static char s_szName[] = "gklink";
