@@ -21,6 +21,13 @@ std::string Commas(int n) {
     return std::string(n, ',');
 }
 
+// The ordinary row of a table's nth asset, whose code is n written as six digits.
+Fields NthFields(int nCode) {
+    char szCode[8];
+    std::snprintf(szCode, sizeof szCode, "%06d", nCode);
+    return OrdinaryFields(szCode);
+}
+
 // The numeric columns print 0, 0.00 or 0.000 from a zero row; text columns are empty.
 TEST(AssetRowLayout, ZeroRowWritesEveryColumnByItsType) {
     const int aInt[] = {6,  7,  8,  12,  15,  18,  28,  33,  39,  54,  60, 68,
@@ -256,17 +263,15 @@ TEST(AssetRowEntered, MarkAndSumFollowTheMethodAndTheDates) {
         a.year.cyDeprOverride = Cy(c.llOverride);
         conv.Write(a);
 
-        char szCode[8];
-        std::snprintf(szCode, sizeof szCode, "%06d", nCode);
-        Fields f = With(OrdinaryFields(szCode), {{4, aszMethod[c.sMethod]},
-                                                 {12, std::to_string(c.lAcqDate)},
-                                                 {20, c.szTransition},
-                                                 {51, "*"},
-                                                 {52, "1234"},
-                                                 {57, "特別"},
-                                                 {61, "*"},
-                                                 {62, "0"},
-                                                 {63, "償却"}});
+        Fields f = With(NthFields(nCode), {{4, aszMethod[c.sMethod]},
+                                           {12, std::to_string(c.lAcqDate)},
+                                           {20, c.szTransition},
+                                           {51, "*"},
+                                           {52, "1234"},
+                                           {57, "特別"},
+                                           {61, "*"},
+                                           {62, "0"},
+                                           {63, "償却"}});
         if (c.sMethod == 3)
             f[21] = "0";
         if (c.sMethod == 5 || c.sMethod == 8)
@@ -316,12 +321,10 @@ TEST(AssetRowLimit, RateOrAmountAndTypeCodeTen) {
         a.master.cyResidual = Cy(c.llResidual);
         a.master.lAcqDate = 20070331; // keeps the old kinds from the entered mark
         conv.Write(a);
-        char szCode[8];
-        std::snprintf(szCode, sizeof szCode, "%06d", nCode);
-        Fields f = With(OrdinaryFields(szCode), {{2, c.lTypeCode == 1 ? "01" : "10"},
-                                                 {4, "旧定率法"},
-                                                 {12, "20070331"},
-                                                 {92, "申告なし"}});
+        Fields f = With(NthFields(nCode), {{2, c.lTypeCode == 1 ? "01" : "10"},
+                                           {4, "旧定率法"},
+                                           {12, "20070331"},
+                                           {92, "申告なし"}});
         if (c.sMethod == 6 || c.sMethod == 5) // new kinds before 20070401: entered
             f = With(f, {{65, "*"}, {66, "0"}});
         expected.push_back(Line(With(f, c.changes)));
@@ -365,9 +368,7 @@ TEST(AssetRowMonths, MonthsAreTwelveOverTheDenominatorTimesTheNumerator) {
         a.master.sPeriodNum = c.sNum;
         a.master.sPeriodDen = c.sDen;
         conv.Write(a);
-        char szCode[8];
-        std::snprintf(szCode, sizeof szCode, "%06d", nCode);
-        expected.push_back(Line(With(OrdinaryFields(szCode), c.changes)));
+        expected.push_back(Line(With(NthFields(nCode), c.changes)));
     }
     EXPECT_EQ(conv.Rows(), expected);
     EXPECT_EQ(conv.Log(), "");
@@ -399,10 +400,7 @@ TEST(AssetRowDisposal, SaleAndRetirementWithAndWithoutSmallAmountMethod) {
         a.master.cyDisposalPrice = Units(500);
         a.master.lAcqDate = 20070331;
         conv.Write(a);
-        char szCode[8];
-        std::snprintf(szCode, sizeof szCode, "%06d", nCode);
-        const Fields base =
-            With(OrdinaryFields(szCode), {{4, aszMethod[c.sMethod]}, {12, "20070331"}});
+        const Fields base = With(NthFields(nCode), {{4, aszMethod[c.sMethod]}, {12, "20070331"}});
         expected.push_back(Line(With(base, c.changes)));
     }
     EXPECT_EQ(conv.Rows(), expected);
@@ -428,9 +426,7 @@ TEST(AssetRowRatios, AllocationNumeratorsFromTheMaster) {
         a.master.sBusinessRatio = c.sBusiness;
         a.master.sSgaPercent = c.sSga;
         conv.Write(a);
-        char szCode[8];
-        std::snprintf(szCode, sizeof szCode, "%06d", nCode);
-        expected.push_back(Line(With(OrdinaryFields(szCode), c.changes)));
+        expected.push_back(Line(With(NthFields(nCode), c.changes)));
     }
     EXPECT_EQ(conv.Rows(), expected);
 }
@@ -462,9 +458,7 @@ TEST(AssetRowAmounts, DigitLimitsAndTheAsterisks) {
         StASSET a = Ordinary(std::to_string(++nCode));
         a.master.cyAcqCost = Cy(c.llRaw);
         conv.Write(a);
-        char szCode[8];
-        std::snprintf(szCode, sizeof szCode, "%06d", nCode);
-        expected.push_back(Line(With(OrdinaryFields(szCode), {{22, c.szColumn}})));
+        expected.push_back(Line(With(NthFields(nCode), {{22, c.szColumn}})));
         if (c.szLogged)
             strLog += LogLine(std::string("\n＜ERROR＞\n金額｢") + c.szLogged +
                               "｣は、連携可能最大桁数をオーバーしています。");
@@ -579,10 +573,8 @@ TEST(AssetRowAmounts, PeriodDepreciationSumAndItsLimits) {
         a.year.cySpecialDepr = Cy(c.llSpecial);
         a.year.cyIncreasedDepr = Cy(c.llIncreased);
         conv.Write(a);
-        char szCode[8];
-        std::snprintf(szCode, sizeof szCode, "%06d", nCode);
         const Fields base = {{4, "旧定率法"}, {12, "20070401"}, {65, "*"}};
-        expected.push_back(Line(With(OrdinaryFields(szCode), With(base, c.changes))));
+        expected.push_back(Line(With(NthFields(nCode), With(base, c.changes))));
         for (const char* sz : c.logged)
             strLog += LogLine(std::string("\n＜ERROR＞\n金額｢") + sz +
                               "｣は、連携可能最大桁数をオーバーしています。");
