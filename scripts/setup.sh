@@ -19,7 +19,7 @@ if ((${#missing[@]})); then
     sudo=""
     ((EUID == 0)) || sudo=sudo
     $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
 fi
 
 presets=("$@")
