@@ -12,7 +12,9 @@ if [[ -n "${GKLINK_UI:-}" || -n "${DISPLAY:-}" || -n "${WAYLAND_DISPLAY:-}" || -
 fi
 
 machine=$(mktemp -d "${TMPDIR:-/tmp}/gklink-demo.XXXXXX")
-mkdir -p "$machine/C"
+accessories="$machine/C/Program Files/Windows NT/Accessories"
+mkdir -p "$accessories"
+ln -s "$bin/gk_viewer" "$accessories/Wordpad.exe" # shows the error log as WordPad would
 cat >"$machine/drives.ini" <<MAP
 [drives]
 C = fixed $machine/C
