@@ -21,13 +21,6 @@ std::string Commas(int n) {
     return std::string(n, ',');
 }
 
-// The ordinary row of a table's nth asset, whose code is n written as six digits.
-Fields NthFields(int nCode) {
-    char szCode[8];
-    std::snprintf(szCode, sizeof szCode, "%06d", nCode);
-    return OrdinaryFields(szCode);
-}
-
 // The numeric columns print 0, 0.00 or 0.000 from a zero row; text columns are empty.
 TEST(AssetRowLayout, ZeroRowWritesEveryColumnByItsType) {
     const int aInt[] = {6,  7,  8,  12,  15,  18,  28,  33,  39,  54,  60, 68,
@@ -263,15 +256,15 @@ TEST(AssetRowEntered, MarkAndSumFollowTheMethodAndTheDates) {
         a.year.cyDeprOverride = Cy(c.llOverride);
         conv.Write(a);
 
-        Fields f = With(NthFields(nCode), {{4, aszMethod[c.sMethod]},
-                                           {12, std::to_string(c.lAcqDate)},
-                                           {20, c.szTransition},
-                                           {51, "*"},
-                                           {52, "1234"},
-                                           {57, "特別"},
-                                           {61, "*"},
-                                           {62, "0"},
-                                           {63, "償却"}});
+        Fields f = With(OrdinaryFields(NumberedCode(nCode)), {{4, aszMethod[c.sMethod]},
+                                                              {12, std::to_string(c.lAcqDate)},
+                                                              {20, c.szTransition},
+                                                              {51, "*"},
+                                                              {52, "1234"},
+                                                              {57, "特別"},
+                                                              {61, "*"},
+                                                              {62, "0"},
+                                                              {63, "償却"}});
         if (c.sMethod == 3)
             f[21] = "0";
         if (c.sMethod == 5 || c.sMethod == 8)
@@ -321,10 +314,10 @@ TEST(AssetRowLimit, RateOrAmountAndTypeCodeTen) {
         a.master.cyResidual = Cy(c.llResidual);
         a.master.lAcqDate = 20070331; // keeps the old kinds from the entered mark
         conv.Write(a);
-        Fields f = With(NthFields(nCode), {{2, c.lTypeCode == 1 ? "01" : "10"},
-                                           {4, "旧定率法"},
-                                           {12, "20070331"},
-                                           {92, "申告なし"}});
+        Fields f = With(OrdinaryFields(NumberedCode(nCode)), {{2, c.lTypeCode == 1 ? "01" : "10"},
+                                                              {4, "旧定率法"},
+                                                              {12, "20070331"},
+                                                              {92, "申告なし"}});
         if (c.sMethod == 6 || c.sMethod == 5) // new kinds before 20070401: entered
             f = With(f, {{65, "*"}, {66, "0"}});
         expected.push_back(Line(With(f, c.changes)));
@@ -368,7 +361,7 @@ TEST(AssetRowMonths, MonthsAreTwelveOverTheDenominatorTimesTheNumerator) {
         a.master.sPeriodNum = c.sNum;
         a.master.sPeriodDen = c.sDen;
         conv.Write(a);
-        expected.push_back(Line(With(NthFields(nCode), c.changes)));
+        expected.push_back(Line(With(OrdinaryFields(NumberedCode(nCode)), c.changes)));
     }
     EXPECT_EQ(conv.Rows(), expected);
     EXPECT_EQ(conv.Log(), "");
@@ -400,7 +393,8 @@ TEST(AssetRowDisposal, SaleAndRetirementWithAndWithoutSmallAmountMethod) {
         a.master.cyDisposalPrice = Units(500);
         a.master.lAcqDate = 20070331;
         conv.Write(a);
-        const Fields base = With(NthFields(nCode), {{4, aszMethod[c.sMethod]}, {12, "20070331"}});
+        const Fields base = With(OrdinaryFields(NumberedCode(nCode)),
+                                 {{4, aszMethod[c.sMethod]}, {12, "20070331"}});
         expected.push_back(Line(With(base, c.changes)));
     }
     EXPECT_EQ(conv.Rows(), expected);
@@ -426,7 +420,7 @@ TEST(AssetRowRatios, AllocationNumeratorsFromTheMaster) {
         a.master.sBusinessRatio = c.sBusiness;
         a.master.sSgaPercent = c.sSga;
         conv.Write(a);
-        expected.push_back(Line(With(NthFields(nCode), c.changes)));
+        expected.push_back(Line(With(OrdinaryFields(NumberedCode(nCode)), c.changes)));
     }
     EXPECT_EQ(conv.Rows(), expected);
 }
@@ -458,7 +452,7 @@ TEST(AssetRowAmounts, DigitLimitsAndTheAsterisks) {
         StASSET a = Ordinary(std::to_string(++nCode));
         a.master.cyAcqCost = Cy(c.llRaw);
         conv.Write(a);
-        expected.push_back(Line(With(NthFields(nCode), {{22, c.szColumn}})));
+        expected.push_back(Line(With(OrdinaryFields(NumberedCode(nCode)), {{22, c.szColumn}})));
         if (c.szLogged)
             strLog += LogLine(std::string("\n＜ERROR＞\n金額｢") + c.szLogged +
                               "｣は、連携可能最大桁数をオーバーしています。");
@@ -574,7 +568,7 @@ TEST(AssetRowAmounts, PeriodDepreciationSumAndItsLimits) {
         a.year.cyIncreasedDepr = Cy(c.llIncreased);
         conv.Write(a);
         const Fields base = {{4, "旧定率法"}, {12, "20070401"}, {65, "*"}};
-        expected.push_back(Line(With(NthFields(nCode), With(base, c.changes))));
+        expected.push_back(Line(With(OrdinaryFields(NumberedCode(nCode)), With(base, c.changes))));
         for (const char* sz : c.logged)
             strLog += LogLine(std::string("\n＜ERROR＞\n金額｢") + sz +
                               "｣は、連携可能最大桁数をオーバーしています。");

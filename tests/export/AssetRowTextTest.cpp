@@ -13,12 +13,6 @@ namespace {
 
 constexpr const char* DAI = "台"; // 0x91 0xE4
 
-std::string Code(int n) {
-    char sz[8];
-    std::snprintf(sz, sizeof sz, "%06d", n);
-    return sz;
-}
-
 std::string AmountMessage(const std::string& strAmount) {
     return LogLine("\n＜ERROR＞\n金額｢" + strAmount +
                    "｣は、連携可能最大桁数をオーバーしています。");
@@ -71,8 +65,8 @@ TEST(AssetRowQuantity, NumberAndUnitFromTheQuantityText) {
         SetText(a.master.szQuantity, c.strText);
         a.master.szMemo[0] = 'M'; // the field after the quantity
         conv.Write(a);
-        expected.push_back(
-            Line(With(OrdinaryFields(Code(n)), {{13, c.szNumber}, {14, c.strUnit}, {149, "M"}})));
+        expected.push_back(Line(With(OrdinaryFields(NumberedCode(n)),
+                                     {{13, c.szNumber}, {14, c.strUnit}, {149, "M"}})));
         strLog += c.strLog;
     }
     EXPECT_EQ(conv.Rows(), expected);
@@ -157,7 +151,7 @@ TEST(AssetRowName, NamesAreCutAtThirtyTwoBytesOnWholeCharacters) {
         StASSET a = Ordinary(std::to_string(++n));
         SetText(a.master.szAssetName, c.strName);
         conv.Write(a);
-        expected.push_back(Line(With(OrdinaryFields(Code(n)), {{9, c.strColumn}})));
+        expected.push_back(Line(With(OrdinaryFields(NumberedCode(n)), {{9, c.strColumn}})));
         strLog += c.strLog;
     }
     EXPECT_EQ(conv.Rows(), expected);
@@ -196,7 +190,7 @@ TEST(AssetRowMemo, TwoLinesOfTwentyBytesAndTheWarningBeyondForty) {
         a.master.sDisposalKind = 3; // right after the memo field
         conv.Write(a);
         expected.push_back(
-            Line(With(OrdinaryFields(Code(n)), {{149, c.strUpper}, {150, c.strLower}})));
+            Line(With(OrdinaryFields(NumberedCode(n)), {{149, c.strUpper}, {150, c.strLower}})));
         strLog += c.strLog;
     }
     EXPECT_EQ(conv.Rows(), expected);

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 namespace gk_conv {
 
 namespace {
@@ -80,6 +82,12 @@ std::string Line(const Fields& fields) {
             strLine += it->second;
     }
     return strLine + "\r\n";
+}
+
+std::string NumberedCode(int n) {
+    char sz[8];
+    std::snprintf(sz, sizeof sz, "%06d", n);
+    return sz;
 }
 
 Fields OrdinaryFields(const std::string& strCode) {

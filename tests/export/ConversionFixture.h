@@ -64,6 +64,8 @@ std::string Line(const Fields& fields);
 // The fields of an ordinary asset with the given six-character code whose other values
 // are all zero: numeric columns that always print, and the ratio denominators.
 Fields OrdinaryFields(const std::string& strCode);
+// The code of a table's nth asset: n written as six digits.
+std::string NumberedCode(int n);
 // Likewise for a sub-item with the eight-character code.
 Fields ItemFields(const std::string& strCode);
 // The fields with some replaced or added (an empty text removes the field).
